@@ -19,8 +19,14 @@ public:
     std::string LastError() noexcept override;
 
 private:
-    // The system error code of the last failed call above (0: none).
-    uint32_t lastError_ = 0;
+    // The last failure: a system error code, or a C runtime errno when the
+    // runtime's half of CreateNew failed.
+    struct Failure {
+        bool fromRuntime = false;
+        int32_t code = 0;
+    };
+    bool FailWithSystemError() noexcept;
+    Failure lastFailure_;
 };
 
 }  // namespace corvane::win32
