@@ -90,7 +90,7 @@ inline constexpr int32_t kCursorSizeNwSe = 10;
 
 // A control's new place; a member left empty keeps its value.
 struct Placement {
-    std::optional<int32_t> x, y, width, height;
+    std::optional<int32_t> x{}, y{}, width{}, height{};
 };
 
 struct MutexResult {
