@@ -46,8 +46,15 @@ ensure_deb_src() {
   if grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     return 0
   fi
-  [ -f "$binary" ] || { echo "no deb-src entry and no $binary to copy" >> "$log"; return 1; }
-  sed -E 's/^Types:.*/Types: deb-src/' "$binary" | "${sudo_cmd[@]}" tee "$twin" > /dev/null
+  if [ -f "$binary" ]; then
+    sed -E 's/^Types:.*/Types: deb-src/' "$binary" | "${sudo_cmd[@]}" tee "$twin" > /dev/null
+  elif grep -qs '^deb ' /etc/apt/sources.list; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
+      "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/corvane-deb-src.list > /dev/null
+  else
+    echo "no deb-src entry and no Debian binary source to copy one from" >> "$log"
+    return 1
+  fi
   "${sudo_cmd[@]}" apt-get update -q >> "$log" 2>&1
 }
 
