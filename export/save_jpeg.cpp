@@ -47,9 +47,9 @@ public:
             const std::string path = InFolder(NumberedName(name, n));
             if (files_.Exists(path)) continue;
             if (files_.MoveNoReplace(*temporary, path)) return {true, path, ""};
+            const std::string reason = files_.LastError();  // before Exists replaces it
             // Someone took the name since the check: go on to the next one.
             if (files_.Exists(path)) continue;
-            const std::string reason = files_.LastError();
             files_.Remove(*temporary);
             return Failure(WriteFailure(reason));
         }
@@ -74,9 +74,10 @@ private:
             const std::string path = InFolder(NumberedName(name, n) + kTemporarySuffix);
             std::FILE* file = files_.CreateNew(path);
             if (!file) {
+                const std::string reason = files_.LastError();  // before Exists replaces it
                 // A leftover of an earlier save: leave it and take another name.
                 if (files_.Exists(path)) continue;
-                error_ = WriteFailure(files_.LastError());
+                error_ = WriteFailure(reason);
                 return std::nullopt;
             }
             const bool written = WriteJpeg(image, file, kSaveQuality);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/files.h"
@@ -17,6 +18,10 @@ public:
     bool MoveNoReplace(const std::string& from, const std::string& to) override;
     bool Remove(const std::string& path) override;
     std::string LastError() override { return lastError_; }
+
+protected:
+    // For test services that fail on purpose with the system's words.
+    void SetLastError(std::string text) { lastError_ = std::move(text); }
 
 private:
     void NoteError();

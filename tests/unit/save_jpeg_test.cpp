@@ -140,6 +140,42 @@ TEST_F(SaveJpeg, FullDiskRemovesTheTemporaryFileAndSaysSo) {
     EXPECT_TRUE(dir_.FileNames().empty());
 }
 
+// Refuses one step the way a locked or protected folder would.
+class Refusing : public test::PosixFileService {
+public:
+    enum class Step { Create, Move };
+    explicit Refusing(Step step) : step_(step) {}
+    std::FILE* CreateNew(const std::string& path) override {
+        if (step_ != Step::Create) return PosixFileService::CreateNew(path);
+        SetLastError(kRefusal);
+        return nullptr;
+    }
+    bool MoveNoReplace(const std::string& from, const std::string& to) override {
+        if (step_ != Step::Move) return PosixFileService::MoveNoReplace(from, to);
+        SetLastError(kRefusal);
+        return false;
+    }
+    static constexpr char kRefusal[] = "Access is denied.";
+
+private:
+    Step step_;
+};
+
+class SaveJpegRefused : public SaveJpeg, public testing::WithParamInterface<Refusing::Step> {};
+
+TEST_P(SaveJpegRefused, ReportsTheSystemsReasonAndLeavesNoFile) {
+    Refusing refusing(GetParam());
+    const SaveResult result = Save(refusing, dir_.path());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "Could not write the file in " + dir_.path() + ": " + Refusing::kRefusal);
+    EXPECT_TRUE(dir_.FileNames().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(SaveJpeg, SaveJpegRefused, testing::Values(Refusing::Step::Create, Refusing::Step::Move),
+                         [](const auto& testCase) {
+                             return testCase.param == Refusing::Step::Create ? "Create" : "Move";
+                         });
+
 TEST(SaveJpegPath, UsesABackslashByDefault) {
     // A recording service: nothing reaches the disk.
     class Recorder : public FileService {
