@@ -1,0 +1,478 @@
+# Shared machinery of the end-to-end tests, sourced by every test_*.sh: a
+# private Xvfb display, a Wine prefix made once per work folder, the helper
+# exes, the program under test started in the background, and small wrappers
+# around xdotool, xclip, ImageMagick and pix.py. Every wait polls with a time
+# limit, and the exit trap stops everything the test started.
+#
+# Environment: CORVANE_EXE (the cross-built corvane.exe), CORVANE_E2E_WORK (a
+# scratch folder: prefix, helper exes, logs, screenshots). Optional:
+# CORVANE_E2E_TIMEOUT (seconds for the whole test, default 600),
+# CORVANE_WINEDEBUG (WINEDEBUG for the program, default -all).
+
+set -u
+set -o pipefail
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+TEST_NAME=$(basename "$0" .sh)
+: "${CORVANE_EXE:?CORVANE_EXE must name the cross-built corvane.exe}"
+CORVANE_EXE=$(readlink -f "$CORVANE_EXE")
+WORK=$(mkdir -p "${CORVANE_E2E_WORK:-/tmp/corvane-e2e}" && cd "${CORVANE_E2E_WORK:-/tmp/corvane-e2e}" && pwd)
+LOG_DIR=$WORK/logs/$TEST_NAME
+BIN_DIR=$WORK/bin
+PICS=$WORK/pictures
+PY=/usr/bin/python3
+SCREEN_W=1920
+SCREEN_H=1080
+rm -rf "$LOG_DIR"
+mkdir -p "$LOG_DIR" "$BIN_DIR" "$PICS"
+
+export WINEPREFIX=$WORK/prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# A home of its own keeps Wine's Desktop folder from linking to the real one.
+export HOME=$WORK/home
+mkdir -p "$HOME"
+
+XVFB_PID=""
+XCLIP_PID=""
+WATCHDOG_PID=""
+declare -A CORVANE_PIDS=()
+SHOT_COUNT=0
+
+log() {
+    printf '[%s %s] %s\n' "$(date +%H:%M:%S)" "$TEST_NAME" "$*" | tee -a "$LOG_DIR/test.log" >&2
+}
+
+# Ends the test as failed: the message, a last screenshot and the tail of
+# every program log.
+fail() {
+    log "FAIL: $*"
+    if [ -n "${DISPLAY:-}" ]; then
+        timeout 20 import -display "$DISPLAY" -window root "$LOG_DIR/failure.png" 2>/dev/null &&
+            log "screenshot at failure: $LOG_DIR/failure.png"
+    fi
+    local file
+    for file in "$LOG_DIR"/*.err "$LOG_DIR"/*.out; do
+        [ -s "$file" ] || continue
+        log "--- last lines of $file"
+        tail -n 15 "$file" >&2
+    done
+    exit 1
+}
+
+expect_eq() { # actual expected what
+    [ "$1" = "$2" ] || fail "$3: got '$1', expected '$2'"
+}
+
+# Runs a command with a time limit so no step can hang the test.
+step() { # seconds command...
+    local seconds=$1
+    shift
+    timeout -k 5 "$seconds" "$@"
+}
+
+# Polls a command until it succeeds or the time runs out.
+wait_until() { # seconds command...
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    while ! "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+    return 0
+}
+
+cleanup() {
+    local status=$?
+    set +e
+    local tag
+    for tag in "${!CORVANE_PIDS[@]}"; do
+        kill "${CORVANE_PIDS[$tag]}" 2>/dev/null
+    done
+    [ -n "$XCLIP_PID" ] && kill "$XCLIP_PID" 2>/dev/null
+    WINEDEBUG=-all timeout 20 wineserver -k 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    [ -n "$WATCHDOG_PID" ] && kill "$WATCHDOG_PID" 2>/dev/null
+    wait 2>/dev/null
+    if [ $status -eq 0 ]; then
+        log "PASS"
+    else
+        log "exit status $status; logs in $LOG_DIR"
+    fi
+    exit $status
+}
+trap cleanup EXIT
+trap 'fail "interrupted or timed out"' INT TERM HUP
+
+# A backstop behind the per-step limits: ends the test when it runs too long.
+# Its output goes to the log only, so it never holds a pipe of the caller.
+start_watchdog() {
+    local limit=${CORVANE_E2E_TIMEOUT:-600}
+    (
+        trap 'kill $sleeper 2>/dev/null; exit 0' TERM
+        sleep "$limit" &
+        sleeper=$!
+        wait $sleeper
+        echo "[$TEST_NAME] watchdog: over $limit s, stopping" >>"$LOG_DIR/test.log"
+        kill -TERM $$
+    ) </dev/null >/dev/null 2>&1 &
+    WATCHDOG_PID=$!
+}
+
+start_display() {
+    local number
+    for number in $(seq 90 140); do
+        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+        Xvfb ":$number" -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp -noreset \
+            >"$LOG_DIR/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        local tries
+        for tries in $(seq 1 100); do
+            if ! kill -0 "$XVFB_PID" 2>/dev/null; then
+                XVFB_PID=""
+                break
+            fi
+            if xdpyinfo -display ":$number" >/dev/null 2>&1; then
+                export DISPLAY=":$number"
+                log "Xvfb on $DISPLAY"
+                return 0
+            fi
+            sleep 0.1
+        done
+        [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    done
+    fail "no free X display number between 90 and 140"
+}
+
+# The prefix is made once per work folder; a lock keeps two tests from
+# making it at the same time.
+ensure_prefix() {
+    exec 9>"$WORK/prefix.lock"
+    flock -w 600 9 || fail "cannot lock the Wine prefix"
+    if [ ! -f "$WINEPREFIX/.corvane-e2e-ready" ]; then
+        log "creating Wine prefix $WINEPREFIX"
+        rm -rf "$WINEPREFIX"
+        step 300 wineboot -i >"$LOG_DIR/wineboot.log" 2>&1 || fail "wineboot -i failed"
+        step 120 wineserver -w || fail "wineserver did not settle after wineboot"
+        touch "$WINEPREFIX/.corvane-e2e-ready"
+    fi
+    flock -u 9
+}
+
+build_helpers() {
+    local source name
+    for source in "$E2E_DIR"/helpers/*.c; do
+        name=$(basename "$source" .c)
+        if [ ! -x "$BIN_DIR/$name.exe" ] || [ "$source" -nt "$BIN_DIR/$name.exe" ]; then
+            x86_64-w64-mingw32-gcc -O2 -Wall -static -o "$BIN_DIR/$name.exe" "$source" -lpsapi \
+                >"$LOG_DIR/build-$name.log" 2>&1 || fail "cannot build helper $name: $(cat "$LOG_DIR/build-$name.log")"
+        fi
+    done
+}
+
+# Runs a helper exe in the test's prefix and prints its output.
+helper() { # name args...
+    local name=$1
+    shift
+    step 60 wine "$BIN_DIR/$name.exe" "$@" 2>>"$LOG_DIR/helpers.err"
+}
+
+setup() {
+    start_watchdog
+    start_display
+    ensure_prefix
+    build_helpers
+    # The systray and clipboard services of Wine start with the first program;
+    # start them now so the program's own start is not timed with them.
+    step 60 wine "$BIN_DIR/press_key.exe" 0x10 </dev/null >/dev/null 2>>"$LOG_DIR/helpers.err" ||
+        fail "Wine does not run programs"
+}
+
+# ---------------------------------------------------------------- program
+
+# Starts a copy of the program in the background under a tag; its exit code
+# lands in $LOG_DIR/<tag>.rc.
+start_corvane() { # [tag]
+    local tag=${1:-corvane}
+    rm -f "$LOG_DIR/$tag.rc"
+    (
+        cd "$(dirname "$CORVANE_EXE")" || exit 1
+        WINEDEBUG=${CORVANE_WINEDEBUG:--all} wine "$CORVANE_EXE" >"$LOG_DIR/$tag.out" 2>"$LOG_DIR/$tag.err"
+        echo $? >"$LOG_DIR/$tag.rc"
+    ) &
+    CORVANE_PIDS[$tag]=$!
+    log "started corvane.exe as '$tag'"
+}
+
+corvane_running() { # [tag]
+    [ ! -f "$LOG_DIR/${1:-corvane}.rc" ]
+}
+
+# Waits for a copy to end and prints its exit code; fails when it does not.
+corvane_exit_code() { # tag seconds
+    local tag=$1
+    wait_until "$2" test -s "$LOG_DIR/$tag.rc" || return 1
+    cat "$LOG_DIR/$tag.rc"
+}
+
+# Fails the test when the program is no longer running (crashed).
+check_alive() {
+    corvane_running || fail "corvane.exe ended unexpectedly with code $(cat "$LOG_DIR/corvane.rc")"
+}
+
+# Starts the program and waits until its tray icon is there.
+start_resident() {
+    start_corvane
+    wait_for_window "Wine System Tray" 30 >/dev/null || fail "no tray icon appeared after start"
+    # The icon area is created with the window; give it a moment to be drawn.
+    wait_until 10 tray_has_icon || fail "the Wine System Tray shows no icon"
+    check_alive
+}
+
+# ---------------------------------------------------------------- windows
+
+# Prints the X id of the first window whose name is exactly title.
+find_window() { # title [--onlyvisible]
+    local title=$1
+    shift
+    step 10 xdotool search "$@" --name "^$(printf '%s' "$title" | sed 's/[][\.*^$()+?{}|]/\\&/g')\$" 2>/dev/null | head -n 1
+}
+
+window_visible() { # title
+    local id
+    id=$(find_window "$1" --onlyvisible) && [ -n "$id" ]
+}
+
+wait_for_window() { # title seconds
+    local deadline=$((SECONDS + ${2:-20}))
+    local id
+    while [ $SECONDS -le $deadline ]; do
+        id=$(find_window "$1" --onlyvisible)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_for_window_gone() { # title seconds
+    wait_until "${2:-20}" bash -c '! xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1' "$1"
+}
+
+# Prints "x y width height" of an X window on screen (for a Wine top-level
+# without a window manager: its client area).
+window_geometry() { # xid
+    step 10 xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ {x = $4}
+        /Absolute upper-left Y:/ {y = $4}
+        /^ *Width:/ {w = $2}
+        /^ *Height:/ {h = $2}
+        END {print x, y, w, h}'
+}
+
+# The tray window holds at least one icon when something other than its
+# background is drawn in its first icon cell.
+tray_has_icon() {
+    local id geometry
+    id=$(find_window "Wine System Tray" --onlyvisible)
+    [ -n "$id" ] || return 1
+    read -r TRAY_X TRAY_Y TRAY_W TRAY_H <<<"$(window_geometry "$id")"
+    [ "${TRAY_W:-0}" -gt 0 ] || return 1
+    screenshot "$LOG_DIR/tray.png" quiet
+    local colours
+    colours=$(step 20 convert "$LOG_DIR/tray.png" -crop "${TRAY_H}x${TRAY_H}+${TRAY_X}+${TRAY_Y}" +repage \
+        -unique-colors txt:- 2>/dev/null | grep -c '^[0-9]')
+    [ "${colours:-0}" -gt 2 ]
+}
+
+# Prints "x y width height" of the capture window's client area on screen.
+capture_geometry() {
+    local id
+    id=$(find_window "Select the wanted area" --onlyvisible)
+    [ -n "$id" ] || return 1
+    window_geometry "$id"
+}
+
+# ---------------------------------------------------------------- input
+
+press_print_screen() {
+    helper press_key 0x2C || fail "press_key helper failed"
+}
+
+# Gives a window the X input focus so xdotool keys reach it.
+focus_window() { # title
+    local id
+    id=$(find_window "$1" --onlyvisible)
+    [ -n "$id" ] || fail "no visible window '$1' to focus"
+    step 10 xdotool windowfocus --sync "$id" 2>/dev/null || step 10 xdotool windowfocus "$id"
+}
+
+# Sends keys (xdotool names) to the capture window.
+send_keys() { # key...
+    focus_window "Select the wanted area"
+    step 10 xdotool key --delay 40 "$@"
+}
+
+click_at() { # x y [button]
+    step 10 xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+}
+
+# A real drag: press at the first point, several moves, release at the last.
+drag() { # x1 y1 x2 y2 [steps]
+    local x1=$1 y1=$2 x2=$3 y2=$4 steps=${5:-8} i
+    step 10 xdotool mousemove --sync "$x1" "$y1"
+    sleep 0.1
+    step 10 xdotool mousedown 1
+    sleep 0.15
+    for i in $(seq 1 "$steps"); do
+        step 10 xdotool mousemove "$((x1 + (x2 - x1) * i / steps))" "$((y1 + (y2 - y1) * i / steps))"
+        sleep 0.05
+    done
+    sleep 0.15
+    step 10 xdotool mouseup 1
+    sleep 0.2
+}
+
+# ---------------------------------------------------------------- clipboard
+
+stop_xclip() {
+    if [ -n "$XCLIP_PID" ]; then
+        kill "$XCLIP_PID" 2>/dev/null
+        wait "$XCLIP_PID" 2>/dev/null
+        XCLIP_PID=""
+    fi
+}
+
+# Offers a BMP file on the X clipboard as image/bmp; xclip stays in the
+# background for as long as it owns the selection.
+put_clipboard_bmp() { # file
+    stop_xclip
+    xclip -quiet -selection clipboard -t image/bmp -i "$1" >/dev/null 2>"$LOG_DIR/xclip.err" &
+    XCLIP_PID=$!
+    wait_until 10 clipboard_offers image/bmp || fail "xclip did not take the clipboard"
+}
+
+clipboard_offers() { # target
+    step 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx "$1"
+}
+
+read_clipboard_bmp() { # out.bmp
+    step 20 xclip -selection clipboard -t image/bmp -o >"$1" 2>>"$LOG_DIR/xclip.err" && [ -s "$1" ]
+}
+
+# Puts a raw CF_DIB block (or text) on the clipboard from inside Wine.
+set_wine_clipboard() { # dib FILE | text STRING | empty
+    stop_xclip
+    helper set_clipboard "$@" >/dev/null || fail "set_clipboard helper failed: $*"
+}
+
+# ---------------------------------------------------------------- pictures
+
+pix() {
+    step 120 "$PY" "$E2E_DIR/pix.py" "$@"
+}
+
+# Prints the path of a cached test picture, making it when needed.
+picture() { # kind width height [seed]
+    local file="$PICS/$1-$2x$3-${4:-0}.bmp"
+    file=${file//:/_}
+    file=${file//,/_}
+    [ -s "$file" ] || pix make "$1" "$2" "$3" "$file" "${4:-0}" || fail "cannot make picture $*"
+    echo "$file"
+}
+
+screenshot() { # out.png [quiet]
+    step 30 import -display "$DISPLAY" -window root "$1" 2>/dev/null || fail "screenshot failed"
+    if [ "${2:-}" != quiet ]; then
+        SHOT_COUNT=$((SHOT_COUNT + 1))
+    fi
+}
+
+# Screenshot with a running number, kept in the log folder for reports.
+shot() { # name
+    local file
+    file=$(printf '%s/shot-%02d-%s.png' "$LOG_DIR" $((SHOT_COUNT + 1)) "$1")
+    screenshot "$file"
+    echo "$file"
+}
+
+# ---------------------------------------------------------------- capture window
+
+# Capture geometry on this display for a preview of PW x PH: fields
+# CLIENT_X CLIENT_Y CLIENT_W CLIENT_H after wait_capture.
+wait_capture() { # [seconds]
+    wait_for_window "Select the wanted area" "${1:-10}" >/dev/null || return 1
+    local geometry
+    geometry=$(capture_geometry) || return 1
+    read -r CLIENT_X CLIENT_Y CLIENT_W CLIENT_H <<<"$geometry"
+    return 0
+}
+
+# Offers a picture and presses Print Screen; waits for the window to show.
+capture_picture() { # file
+    put_clipboard_bmp "$1"
+    press_print_screen
+    wait_capture 10 || fail "no capture window after Print Screen with $(basename "$1") on the clipboard"
+}
+
+# Prints the four field texts "X Y W H" as the program shows them.
+read_fields() {
+    helper read_control 5 7 9 11 | tr -d '\r' | tr '\n' ' ' | sed 's/ $//'
+}
+
+# The Wine desktop folder, as the shell reports it to programs.
+desktop_dir() {
+    local windows_path
+    windows_path=$(helper desktop_dir | tr -d '\r') || fail "desktop_dir helper failed"
+    readlink -f "$(step 20 winepath -u "$windows_path" 2>/dev/null)"
+}
+
+# ---------------------------------------------------------------- menus
+
+# Lists the ids of all mapped X windows except the root, sorted.
+visible_windows() {
+    step 10 xdotool search --onlyvisible --name '' 2>/dev/null | sort
+}
+
+# Waits for a window that was not in the list given and prints its id.
+wait_for_new_window() { # "ids before" seconds
+    local before=$1 deadline=$((SECONDS + ${2:-10})) id
+    while [ $SECONDS -le $deadline ]; do
+        for id in $(visible_windows); do
+            if ! grep -qx "$id" <<<"$before"; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+window_mapped() { # xid
+    step 10 xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# Clicks the first icon of the Wine System Tray and waits for the popup menu;
+# leaves its geometry in MENU_ID MENU_X MENU_Y MENU_W MENU_H.
+open_tray_menu() { # button
+    tray_has_icon || fail "no tray icon to click"
+    local before
+    before=$(visible_windows)
+    # A pointer that has not moved since the last menu closed does not reach
+    # the icon again; come in from elsewhere.
+    step 10 xdotool mousemove --sync 600 600
+    click_at $((TRAY_X + TRAY_H / 2)) $((TRAY_Y + TRAY_H / 2)) "$1"
+    MENU_ID=$(wait_for_new_window "$before" 10) || fail "no popup menu after button $1 on the tray icon"
+    read -r MENU_X MENU_Y MENU_W MENU_H <<<"$(window_geometry "$MENU_ID")"
+    log "tray menu (button $1) at $MENU_X,$MENU_Y size ${MENU_W}x$MENU_H"
+}
+
+# Prints the Linux pid of the running program (the child of its wrapper).
+corvane_unix_pid() {
+    pgrep -P "${CORVANE_PIDS[corvane]}" | head -n 1
+}
