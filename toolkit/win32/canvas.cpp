@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <cstring>
+#include <new>
 #include <optional>
 
 namespace corvane::win32 {
@@ -32,11 +33,11 @@ LPCWSTR CursorFor(int32_t shape) noexcept {
 
 Point PointFromLParam(LPARAM lParam) noexcept { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
-void ConfineToClientArea(HWND window) noexcept {
+bool ConfineToClientArea(HWND window) noexcept {
     RECT area{};
     ::GetClientRect(window, &area);
     ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    ::ClipCursor(&area);
+    return ::ClipCursor(&area) != FALSE;
 }
 
 bool PointerIsOver(HWND window) noexcept {
@@ -104,6 +105,13 @@ bool Canvas::ResizePicture(Size size) noexcept {
 
 void Canvas::ReleasePointer() noexcept {
     if (window_ && ::GetCapture() == window_.get()) ::ReleaseCapture();
+    LiftConfinement();
+}
+
+void Canvas::LiftConfinement() noexcept {
+    // Only a clip of our own is lifted; another program's stays.
+    if (!confined_) return;
+    confined_ = false;
     ::ClipCursor(nullptr);
 }
 
@@ -140,7 +148,7 @@ LRESULT Canvas::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_MBUTTONUP: Report(kCanvasOtherButton, PointFromLParam(lParam)); return 0;
         case WM_MOUSEWHEEL: Report(kCanvasOtherButton, PointerNow(window)); return 0;
         case WM_CAPTURECHANGED:
-        case WM_CANCELMODE: ::ClipCursor(nullptr); break;
+        case WM_CANCELMODE: LiftConfinement(); break;
         case WM_KEYDOWN: Report(kCanvasKeyPressed, PointerNow(window), int32_t(wParam)); return 0;
         case WM_KEYUP: Report(kCanvasKeyReleased, PointerNow(window), int32_t(wParam)); return 0;
         case WM_CHAR: Report(kCanvasCharacter, PointerNow(window), int32_t(wParam)); return 0;
@@ -186,13 +194,13 @@ void Canvas::OnMouseMove(HWND window, LPARAM lParam) noexcept {
 void Canvas::OnLeftDown(HWND window, LPARAM lParam) noexcept {
     ::SetFocus(window);
     ::SetCapture(window);
-    ConfineToClientArea(window);
+    confined_ = ConfineToClientArea(window);
     Report(kCanvasLeftPressed, PointFromLParam(lParam));
 }
 
 void Canvas::OnLeftUp(HWND window, LPARAM lParam) noexcept {
     if (::GetCapture() == window) ::ReleaseCapture();
-    ::ClipCursor(nullptr);
+    LiftConfinement();
     Report(kCanvasLeftReleased, PointFromLParam(lParam));
 }
 

@@ -47,6 +47,7 @@ private:
     void OnMouseMove(HWND window, LPARAM lParam) noexcept;
     void OnLeftDown(HWND window, LPARAM lParam) noexcept;
     void OnLeftUp(HWND window, LPARAM lParam) noexcept;
+    void LiftConfinement() noexcept;
     void Report(int32_t type, Point position, int32_t key = 0) noexcept;
     Point PointerNow(HWND window) const noexcept;
 
@@ -55,6 +56,7 @@ private:
     EventQueue& queue_;
     int32_t cursorShape_ = 0;
     bool pointerInside_ = false;  // leave tracking is armed
+    bool confined_ = false;       // this canvas set the cursor clip
     ScopedWindow window_;
 };
 

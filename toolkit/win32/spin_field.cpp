@@ -71,6 +71,9 @@ void ControlSet::WriteFieldText(Control& field, const std::wstring& text, bool f
     programIsWriting_ = fromProgram;
     ::SetWindowTextW(field.window.get(), text.c_str());
     programIsWriting_ = wasWriting;
+    // A rewrite puts the caret at the start; the end is where typing goes on.
+    const LPARAM end = LPARAM(text.size());
+    ::SendMessageW(field.window.get(), EM_SETSEL, WPARAM(end), end);
 }
 
 void ControlSet::SetFieldMaximum(int32_t number, int32_t maximum) noexcept {
