@@ -11,6 +11,14 @@ bool IsForActiveMainWindow(HWND mainWindow, const MSG& message) noexcept {
     return message.hwnd == mainWindow || ::IsChild(mainWindow, message.hwnd);
 }
 
+// The dialog manager turns a Return or Escape that no shortcut took (with
+// Shift held, say) into a click of the control numbered IDOK or IDCANCEL,
+// and those numbers are program commands here. Such keys go to the focused
+// control as they are.
+bool IsDefaultButtonKey(const MSG& message) noexcept {
+    return message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE);
+}
+
 }  // namespace
 
 void PumpMessages(HWND mainWindow, HACCEL shortcuts, const EventQueue& queue) noexcept {
@@ -20,7 +28,7 @@ void PumpMessages(HWND mainWindow, HACCEL shortcuts, const EventQueue& queue) no
         if (message.message == WM_QUIT) continue;
         if (IsForActiveMainWindow(mainWindow, message)) {
             if (shortcuts && ::TranslateAcceleratorW(mainWindow, shortcuts, &message)) continue;
-            if (::IsDialogMessageW(mainWindow, &message)) continue;
+            if (!IsDefaultButtonKey(message) && ::IsDialogMessageW(mainWindow, &message)) continue;
         }
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
