@@ -85,6 +85,12 @@ void FillArea(Image24& target, const Span& span, DrawMode mode, Colour colour) {
 }  // namespace
 
 void Painter::CopyImage(const Image24& source, Point at) {
+    if (&source == &target_) {
+        // Drawing an image onto itself: rows would overlap while copied.
+        if (at == Point{0, 0}) return;
+        if (auto copy = source.Clone()) CopyImage(*copy, at);
+        return;
+    }
     const Span span = ClipArea(target_, at.x, at.y, int64_t(at.x) + source.width(),
                                int64_t(at.y) + source.height());
     if (span.IsEmpty()) return;

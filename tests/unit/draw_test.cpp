@@ -196,5 +196,15 @@ TEST(Painter, CopyImagePlacesTheSourceOneToOneAndClips) {
     }
 }
 
+TEST(Painter, CopyImageOntoItselfShiftsTheOriginalPixels) {
+    Image24 image = NumberedImage(4, 3);
+    const Image24 original = *image.Clone();
+    Painter painter(image);
+    painter.CopyImage(image, {1, 1});
+    EXPECT_EQ(PixelAt(image, 0, 0), PixelAt(original, 0, 0));
+    EXPECT_EQ(PixelAt(image, 3, 2), PixelAt(original, 2, 1));
+    EXPECT_EQ(PixelAt(image, 1, 1), PixelAt(original, 0, 0));
+}
+
 }  // namespace
 }  // namespace corvane
