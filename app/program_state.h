@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "export/jpeg_writer.h"
 #include "toolkit/geometry.h"
 #include "toolkit/image.h"
 #include "toolkit/toolkit.h"
@@ -53,8 +54,6 @@ struct DragState {
     uint8_t side = 0;  // which of the two handles of an edge or corner mode
     Point anchor;      // sizing: the fixed pixel; moving: the grab offset
 };
-
-using JpegEncoder = bool (*)(const Image24& image, std::FILE* file, int quality);
 
 struct Program {
     explicit Program(Toolkit& tk) : toolkit(tk) {}

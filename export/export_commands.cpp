@@ -66,7 +66,8 @@ void CmdSaveToDesktop(Program& program) {
     Toolkit& tk = program.toolkit;
     const auto folder = tk.DesktopFolder();
     if (!folder) return ReportFailure(program, kSaveFailedTitle, kNoDesktopText);
-    const SaveResult saved = SaveJpegNoOverwrite(tk.Files(), *folder, FileNameForNow(tk), *program.capture.cropImage);
+    const SaveResult saved = SaveJpegNoOverwrite(tk.Files(), *folder, FileNameForNow(tk), *program.capture.cropImage,
+                                                 kWindowsPathSeparator, program.jpegEncoder);
     if (!saved.ok) return ReportFailure(program, kSaveFailedTitle, saved.error);
     DismissCaptureWindow(program);
 }

@@ -18,4 +18,7 @@ inline constexpr int kJpegQualityToLibjpeg = 10;
 // write or flush of the file; libjpeg prints nothing.
 [[nodiscard]] bool WriteJpeg(const Image24& image, std::FILE* file, int quality);
 
+// The image service's JPEG save, as start-up registers it.
+using JpegEncoder = bool (*)(const Image24& image, std::FILE* file, int quality);
+
 }  // namespace corvane

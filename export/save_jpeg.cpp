@@ -31,8 +31,8 @@ std::string NumberedName(const NameParts& name, int n) {
 
 class Saver {
 public:
-    Saver(FileService& files, const std::string& folder, char separator)
-        : files_(files), folder_(folder), separator_(separator) {}
+    Saver(FileService& files, const std::string& folder, char separator, JpegEncoder encode)
+        : files_(files), folder_(folder), separator_(separator), encode_(encode) {}
 
     SaveResult Save(const std::string& fileName, const Image24& image) {
         if (folder_.empty()) return Failure("Could not save the picture: there is no desktop folder.");
@@ -80,7 +80,7 @@ private:
                 error_ = WriteFailure(reason);
                 return std::nullopt;
             }
-            const bool written = WriteJpeg(image, file, kSaveQuality);
+            const bool written = encode_(image, file, kSaveQuality);
             const bool closed = std::fclose(file) == 0;
             if (written && closed) return path;
             files_.Remove(path);
@@ -96,14 +96,16 @@ private:
     FileService& files_;
     const std::string& folder_;
     char separator_;
+    JpegEncoder encode_;
     std::string error_;
 };
 
 }  // namespace
 
 SaveResult SaveJpegNoOverwrite(FileService& files, const std::string& folder, const std::string& fileName,
-                               const Image24& image, char separator) {
-    return Saver(files, folder, separator).Save(fileName, image);
+                               const Image24& image, char separator, JpegEncoder encode) {
+    if (!encode) return {false, "", "No JPEG encoder is available."};
+    return Saver(files, folder, separator, encode).Save(fileName, image);
 }
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "export/jpeg_writer.h"
 #include "toolkit/files.h"
 #include "toolkit/image.h"
 
@@ -27,6 +28,7 @@ struct SaveResult {
 // file is left behind and no existing file is touched.
 [[nodiscard]] SaveResult SaveJpegNoOverwrite(FileService& files, const std::string& folder,
                                              const std::string& fileName, const Image24& image,
-                                             char separator = kWindowsPathSeparator);
+                                             char separator = kWindowsPathSeparator,
+                                             JpegEncoder encode = &WriteJpeg);
 
 }  // namespace corvane
