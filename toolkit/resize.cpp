@@ -77,13 +77,13 @@ void SumRows(const Image24& source, const AxisWeights& rows, int32_t targetRow, 
     const int32_t tapEnd = rows.tapStart[size_t(targetRow) + 1];
     {
         const uint8_t* row = source.RowFromTop(first);
-        const uint32_t weight = rows.weights[size_t(tapBegin)];
-        for (size_t b = 0; b < count; ++b) sums[b] = weight * row[b];
+        const uint16_t weight = rows.weights[size_t(tapBegin)];
+        for (size_t b = 0; b < count; ++b) sums[b] = uint32_t(weight * row[b]);
     }
     for (int32_t tap = tapBegin + 1; tap < tapEnd; ++tap) {
         const uint8_t* row = source.RowFromTop(first + (tap - tapBegin));
-        const uint32_t weight = rows.weights[size_t(tap)];
-        for (size_t b = 0; b < count; ++b) sums[b] += weight * row[b];
+        const uint16_t weight = rows.weights[size_t(tap)];
+        for (size_t b = 0; b < count; ++b) sums[b] += uint32_t(weight * row[b]);
     }
 }
 
