@@ -155,7 +155,7 @@ int ClipRead(Win32System& system, const char* outPath) {
 
 int ClipWrite(Win32System& system, int32_t width, int32_t height) {
     const uint32_t before = system.ClipboardSequenceNumber();
-    const bool ok = system.WriteClipboardDib(PatternDib(width, height));
+    const bool ok = system.WriteClipboardDib(PatternDib(width, height), nullptr);
     std::printf("clip_write: %s\nsequence_changed: %d\n", ok ? "yes" : "no",
                 system.ClipboardSequenceNumber() != before ? 1 : 0);
     return ok ? 0 : 1;

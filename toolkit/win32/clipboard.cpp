@@ -46,11 +46,13 @@ std::optional<std::vector<uint8_t>> ReadClipboardDib() noexcept {
     }
 }
 
-bool WriteClipboardDib(const std::vector<uint8_t>& block) noexcept {
+bool WriteClipboardDib(const std::vector<uint8_t>& block, HWND owner) noexcept {
     if (block.empty()) return false;
     ScopedGlobal global = CopyToGlobal(block);
     if (!global) return false;
-    ClipboardLock lock(nullptr);
+    // Opened without an owner, EmptyClipboard leaves the clipboard ownerless
+    // and SetClipboardData may then fail, so the write names a window.
+    ClipboardLock lock(owner);
     if (!lock.isOpen()) return false;
     if (!::EmptyClipboard()) return false;
     if (!::SetClipboardData(CF_DIB, global.get())) return false;

@@ -2,6 +2,8 @@
 // is only moved here; parsing and building it is the portable codec's work.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -19,6 +21,6 @@ std::optional<std::vector<uint8_t>> ReadClipboardDib() noexcept;
 
 // Replaces the clipboard's content by one CF_DIB item. The block is built
 // before the clipboard is opened, so a failure leaves the clipboard as it was.
-bool WriteClipboardDib(const std::vector<uint8_t>& block) noexcept;
+bool WriteClipboardDib(const std::vector<uint8_t>& block, HWND owner) noexcept;
 
 }  // namespace corvane::win32

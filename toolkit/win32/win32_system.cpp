@@ -132,8 +132,8 @@ std::optional<std::vector<uint8_t>> Win32System::ReadClipboardDib() noexcept {
     return win32::ReadClipboardDib();
 }
 
-bool Win32System::WriteClipboardDib(const std::vector<uint8_t>& block) noexcept {
-    return win32::WriteClipboardDib(block);
+bool Win32System::WriteClipboardDib(const std::vector<uint8_t>& block, HWND owner) noexcept {
+    return win32::WriteClipboardDib(block, owner);
 }
 
 uint32_t Win32System::ClipboardSequenceNumber() noexcept {

@@ -3,6 +3,8 @@
 // the file services. The UI half owns one and forwards these calls to it.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,7 +35,7 @@ public:
     void Sleep(int32_t milliseconds) noexcept;
 
     std::optional<std::vector<uint8_t>> ReadClipboardDib() noexcept;
-    bool WriteClipboardDib(const std::vector<uint8_t>& block) noexcept;
+    bool WriteClipboardDib(const std::vector<uint8_t>& block, HWND owner) noexcept;
     uint32_t ClipboardSequenceNumber() noexcept;
     bool PrintScreenOpensSnipping() noexcept;
     std::optional<Image24> GrabScreen() noexcept;

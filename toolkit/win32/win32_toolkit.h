@@ -83,7 +83,9 @@ public:
     void Sleep(int32_t milliseconds) override { system_.Sleep(milliseconds); }
 
     std::optional<std::vector<uint8_t>> ReadClipboardDib() override { return system_.ReadClipboardDib(); }
-    bool WriteClipboardDib(const std::vector<uint8_t>& block) override { return system_.WriteClipboardDib(block); }
+    bool WriteClipboardDib(const std::vector<uint8_t>& block) override {
+        return system_.WriteClipboardDib(block, window_ ? window_->Handle() : nullptr);
+    }
     uint32_t ClipboardSequenceNumber() override { return system_.ClipboardSequenceNumber(); }
     bool PrintScreenOpensSnipping() override { return system_.PrintScreenOpensSnipping(); }
     std::optional<Image24> GrabScreen() override { return system_.GrabScreen(); }
