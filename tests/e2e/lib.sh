@@ -300,7 +300,26 @@ capture_geometry() {
 # ---------------------------------------------------------------- input
 
 press_print_screen() {
-    helper press_key 0x2C || fail "press_key helper failed"
+    helper press_key 0x2C >/dev/null || fail "press_key helper failed"
+}
+
+# Presses Print Screen and offers the picture on the X clipboard right after
+# the press, as the system does with its screenshot. (The program takes the
+# clipboard only when it changed since its previous poll, 200 ms before at
+# most; content offered before the press counts as old.)
+press_print_screen_offering() { # file.bmp
+    local fifo=$LOG_DIR/press.fifo line=""
+    stop_xclip
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    step 60 wine "$BIN_DIR/press_key.exe" 0x2C >"$fifo" 2>>"$LOG_DIR/helpers.err" &
+    local press_pid=$!
+    read -r -t 30 line <"$fifo"
+    [ "${line%$'\r'}" = pressed ] || fail "press_key helper did not press Print Screen"
+    xclip -quiet -selection clipboard -t image/bmp -i "$1" >/dev/null 2>"$LOG_DIR/xclip.err" &
+    XCLIP_PID=$!
+    wait "$press_pid"
+    rm -f "$fifo"
 }
 
 # Gives a window the X input focus so xdotool keys reach it.
@@ -412,10 +431,9 @@ wait_capture() { # [seconds]
     return 0
 }
 
-# Offers a picture and presses Print Screen; waits for the window to show.
+# Presses Print Screen with a picture; waits for the window to show.
 capture_picture() { # file
-    put_clipboard_bmp "$1"
-    press_print_screen
+    press_print_screen_offering "$1"
     wait_capture 10 || fail "no capture window after Print Screen with $(basename "$1") on the clipboard"
 }
 
@@ -475,4 +493,75 @@ open_tray_menu() { # button
 # Prints the Linux pid of the running program (the child of its wrapper).
 corvane_unix_pid() {
     pgrep -P "${CORVANE_PIDS[corvane]}" | head -n 1
+}
+
+# ---------------------------------------------------------------- fields
+
+FIELD_X=([5]=25 [7]=90 [9]=155 [11]=220)
+
+# Screen position inside a field's edit box (client y = PH + 11).
+field_point() { # id ph
+    echo $((CLIENT_X + ${FIELD_X[$1]} + 15)) $((CLIENT_Y + $2 + 21))
+}
+
+# Replaces a field's text by typing, as a user would.
+type_into_field() { # id ph text
+    local point
+    point=$(field_point "$1" "$2")
+    focus_window "Select the wanted area"
+    # shellcheck disable=SC2086
+    click_at $point
+    step 10 xdotool key --delay 40 End shift+Home
+    step 10 xdotool type --delay 60 "$3"
+    sleep 0.3
+}
+
+# Clicks a field's up (+1) or down (-1) arrow; the arrows take the 10 pixels
+# right of the 30-pixel edit box, up in the upper half.
+click_field_arrow() { # id ph direction
+    local x=$((CLIENT_X + ${FIELD_X[$1]} + 35))
+    local y=$((CLIENT_Y + $2 + 11 + ($3 > 0 ? 4 : 15)))
+    # Wine's up-down finds the arrow under the pointer on a movement: a press
+    # with no movement since the last release steps nothing.
+    step 10 xdotool mousemove --sync "$((x - 1))" "$y"
+    sleep 0.1
+    click_at "$x" "$y"
+    # Two clicks within the double-click time make a double click, which the
+    # up-down control of Wine does not count as a second step.
+    sleep 0.7
+}
+
+# Waits until the four fields read "X Y W H".
+wait_fields() { # "x y w h" seconds
+    local deadline=$((SECONDS + ${2:-5}))
+    while [ $SECONDS -le $deadline ]; do
+        FIELDS=$(read_fields)
+        [ "$FIELDS" = "$1" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+expect_fields() { # "x y w h" what
+    wait_fields "$1" 5 || fail "$2: fields read '$FIELDS', expected '$1'"
+}
+
+# Screenshot of the canvas with the uniform picture: the drawn selection.
+# Prints "x y w h veil_ok frame_ok" or "none all_veiled".
+canvas_selection() { # pw ph
+    local file=$LOG_DIR/canvas.png
+    screenshot "$file" quiet
+    pix canvas_rect "$file" "$CLIENT_X" "$CLIENT_Y" "$1" "$2"
+}
+
+expect_canvas() { # pw ph "expected" what
+    local got deadline=$((SECONDS + 5))
+    while :; do
+        got=$(canvas_selection "$1" "$2")
+        [ "$got" = "$3" ] && return 0
+        [ $SECONDS -lt $deadline ] || break
+        sleep 0.3
+    done
+    cp "$LOG_DIR/canvas.png" "$LOG_DIR/canvas-failed.png"
+    fail "$4: canvas shows '$got', expected '$3' (x y w h veil_ok frame_ok)"
 }

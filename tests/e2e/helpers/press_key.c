@@ -1,7 +1,9 @@
 /* Injects key presses into the Wine session with SendInput, the way a real
  * keyboard would: each argument is one chord such as "0x2C" (Print Screen,
  * the default) or "0x11+0x53" (Ctrl held while S is pressed). Keys of a chord
- * go down in order and come up in reverse order. */
+ * go down in order and come up in reverse order. After each chord it prints
+ * "pressed" at once, so a test can act right after the press (as the system
+ * puts its screenshot on the clipboard right after Print Screen). */
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -47,6 +49,8 @@ static int press_chord(const char *chord)
         fprintf(stderr, "press_key: SendInput failed, error %lu\n", GetLastError());
         return 0;
     }
+    printf("pressed\n");
+    fflush(stdout);
     return 1;
 }
 
