@@ -343,6 +343,9 @@ click_at() { # x y [button]
 # A real drag: press at the first point, several moves, release at the last.
 drag() { # x1 y1 x2 y2 [steps]
     local x1=$1 y1=$2 x2=$3 y2=$4 steps=${5:-8} i
+    # Arrive with a movement, so the hover test runs at the press point.
+    step 10 xdotool mousemove --sync "$((x1 - 2))" "$((y1 - 2))"
+    sleep 0.1
     step 10 xdotool mousemove --sync "$x1" "$y1"
     sleep 0.1
     step 10 xdotool mousedown 1
@@ -354,6 +357,10 @@ drag() { # x1 y1 x2 y2 [steps]
     sleep 0.15
     step 10 xdotool mouseup 1
     sleep 0.2
+}
+
+pointer_location() {
+    step 10 xdotool getmouselocation | sed 's/x:\([0-9-]*\) y:\([0-9-]*\).*/\1 \2/'
 }
 
 # ---------------------------------------------------------------- clipboard
