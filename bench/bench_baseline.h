@@ -66,4 +66,12 @@ private:
     int64_t calls_ = 0;
 };
 
+// The figures of a benchmark timed in microseconds against one memcpy.
+inline void ReportMicrosecondsAgainstMemcpy(benchmark::State& state, const CallTimer& timer, double memcpyUs) {
+    state.counters["best_us"] = timer.BestMicroseconds();
+    state.counters["mean_us"] = timer.MeanMicroseconds();
+    state.counters["memcpy_us"] = memcpyUs;
+    state.counters["best_to_memcpy"] = timer.BestMicroseconds() / memcpyUs;
+}
+
 }  // namespace corvane::bench

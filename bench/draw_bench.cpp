@@ -25,10 +25,7 @@ void RunOverlay(benchmark::State& state, Colour veil) {
         benchmark::ClobberMemory();
         timer.Stop();
     }
-    state.counters["best_us"] = timer.BestMicroseconds();
-    state.counters["mean_us"] = timer.MeanMicroseconds();
-    state.counters["memcpy_us"] = memcpyUs;
-    state.counters["best_to_memcpy"] = timer.BestMicroseconds() / memcpyUs;
+    bench::ReportMicrosecondsAgainstMemcpy(state, timer, memcpyUs);
 }
 
 void BM_OverlayCopyAndWhiteVeil(benchmark::State& state) { RunOverlay(state, MakeColour(255, 255, 255, 200)); }

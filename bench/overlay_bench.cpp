@@ -28,10 +28,7 @@ void BM_DrawSelectionOverlay(benchmark::State& state) {
         benchmark::ClobberMemory();
         timer.Stop();
     }
-    state.counters["best_us"] = timer.BestMicroseconds();
-    state.counters["mean_us"] = timer.MeanMicroseconds();
-    state.counters["memcpy_us"] = memcpyUs;
-    state.counters["best_to_memcpy"] = timer.BestMicroseconds() / memcpyUs;
+    bench::ReportMicrosecondsAgainstMemcpy(state, timer, memcpyUs);
 }
 BENCHMARK(BM_DrawSelectionOverlay)->Args({1440, 810})->Args({2880, 1620})->Unit(benchmark::kMicrosecond);
 
