@@ -154,6 +154,8 @@ ensure_prefix() {
     if [ ! -f "$WINEPREFIX/.corvane-e2e-ready" ]; then
         log "creating Wine prefix $WINEPREFIX"
         rm -rf "$WINEPREFIX"
+        # With a Desktop in its home, Wine links the user's Desktop there.
+        mkdir -p "$HOME/Desktop"
         step 300 wineboot -i >"$LOG_DIR/wineboot.log" 2>&1 || fail "wineboot -i failed"
         step 120 wineserver -w || fail "wineserver did not settle after wineboot"
         touch "$WINEPREFIX/.corvane-e2e-ready"
@@ -571,4 +573,74 @@ expect_canvas() { # pw ph "expected" what
     done
     cp "$LOG_DIR/canvas.png" "$LOG_DIR/canvas-failed.png"
     fail "$4: canvas shows '$got', expected '$3' (x y w h veil_ok frame_ok)"
+}
+
+# ---------------------------------------------------------------- exports
+
+# Lists the JPEG files of the desktop folder, one name a line.
+desktop_jpegs() {
+    find "$DESKTOP_DIR" -maxdepth 1 -name '*.jpg' -printf '%f\n' 2>/dev/null | sort
+}
+
+# Finds the desktop folder the program saves into, and checks that the
+# shell's answer is the prefix's own user Desktop.
+init_desktop() {
+    DESKTOP_DIR=$(desktop_dir)
+    [ -d "$DESKTOP_DIR" ] || fail "the desktop folder '$DESKTOP_DIR' does not exist"
+    local own
+    own=$(readlink -f "$WINEPREFIX"/drive_c/users/*/Desktop | grep -vi '/public/' | head -n 1)
+    expect_eq "$DESKTOP_DIR" "$own" "desktop folder from the shell vs the prefix's user folder"
+    log "desktop folder: $DESKTOP_DIR"
+}
+
+# Waits for JPEG files that were not in the list given; prints their names.
+wait_new_jpegs() { # "names before" count seconds
+    local before=$1 count=$2 deadline=$((SECONDS + ${3:-10})) found
+    while [ $SECONDS -le $deadline ]; do
+        found=$(comm -13 <(echo "$before") <(desktop_jpegs) | grep -v '^$')
+        if [ "$(grep -c . <<<"$found")" -ge "$count" ]; then
+            sleep 0.3
+            echo "$found"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# Checks a saved name "DD_MM_YYYY - HH.MM.SS[ (n)].jpg" against a time span
+# in seconds since the epoch.
+check_jpeg_name() { # name earliest latest
+    local name=$1 pattern='^([0-9]{2})_([0-9]{2})_([0-9]{4}) - ([0-9]{2})\.([0-9]{2})\.([0-9]{2})( \([0-9]+\))?\.jpg$'
+    [[ $name =~ $pattern ]] || fail "saved file name '$name' is not 'DD_MM_YYYY - HH.MM.SS.jpg'"
+    local stamp
+    stamp=$(date -d "${BASH_REMATCH[3]}-${BASH_REMATCH[2]}-${BASH_REMATCH[1]} ${BASH_REMATCH[4]}:${BASH_REMATCH[5]}:${BASH_REMATCH[6]}" +%s) ||
+        fail "saved file name '$name' holds no valid date"
+    [ "$stamp" -ge $(($2 - 2)) ] && [ "$stamp" -le $(($3 + 2)) ] ||
+        fail "saved file name '$name' is $(date -d @"$stamp" +%T), the save ran $(date -d @"$2" +%T) to $(date -d @"$3" +%T)"
+}
+
+# Checks a saved JPEG against the source picture at the fields' rectangle:
+# baseline RGB JPEG of that size, pixels close to the source.
+check_jpeg() { # file source "x y w h"
+    local info
+    read -r x y w h <<<"$3"
+    info=$(pix jpeg_info "$1") || fail "$(basename "$1") does not decode"
+    expect_eq "$info" "JPEG RGB $w $h 1" "format, mode, size and baseline of $(basename "$1")"
+    # Brightness is kept at full resolution and must match closely everywhere
+    # (a crop one pixel off breaks it along every checker edge); colour is
+    # halved, so only most pixels need to be close in every channel.
+    pix compare "$2" "$x" "$y" "$w" "$h" "$1" 6 0.0005 luma >"$LOG_DIR/compare.txt" &&
+        pix compare "$2" "$x" "$y" "$w" "$h" "$1" 8 0.03 rgb >>"$LOG_DIR/compare.txt" ||
+        fail "$(basename "$1") differs from the source at $3: $(cat "$LOG_DIR/compare.txt")"
+    log "$(basename "$1"): $(tr '\n' ';' <"$LOG_DIR/compare.txt")"
+}
+
+# Checks the X clipboard's picture against the source at "x y w h", exactly.
+check_clipboard_crop() { # source "x y w h" what
+    local out=$LOG_DIR/clipboard-out.bmp
+    read -r x y w h <<<"$2"
+    wait_until 10 read_clipboard_bmp "$out" || fail "$3: no image/bmp on the X clipboard"
+    pix compare "$1" "$x" "$y" "$w" "$h" "$out" 0 >"$LOG_DIR/compare.txt" ||
+        fail "$3: the clipboard's picture differs from the source at $2: $(cat "$LOG_DIR/compare.txt")"
 }

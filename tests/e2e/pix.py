@@ -132,9 +132,15 @@ def cmd_canvas_rect(args):
     print(x0, y0, x1 - x0 + 1, y1 - y0 + 1, veil_ok, frame_ok)
 
 
-def compare(source, box, got, tolerance, allowed_fraction):
+def luma(colour):
+    return (299 * colour[0] + 587 * colour[1] + 114 * colour[2]) // 1000
+
+
+def compare(source, box, got, tolerance, allowed_fraction, metric="rgb"):
     """Compares got with source's box pixel for pixel; box parts outside the
-    source must be black. Returns (ok, message)."""
+    source must be black. The metric "luma" compares brightness only, which
+    JPEG keeps at full resolution while it halves the colour resolution.
+    Returns (ok, message)."""
     x, y, w, h = box
     if got.size != (w, h):
         return False, "size %dx%d, expected %dx%d" % (got.size + (w, h))
@@ -150,19 +156,24 @@ def compare(source, box, got, tolerance, allowed_fraction):
             sx, sy = x + i, y + j
             want = src[sx, sy] if 0 <= sx < sw and 0 <= sy < sh else (0, 0, 0)
             have = out[i, j]
-            diff = max(abs(a - b) for a, b in zip(want[:3], have[:3]))
+            if metric == "luma":
+                diff = abs(luma(want) - luma(have))
+            else:
+                diff = max(abs(a - b) for a, b in zip(want[:3], have[:3]))
             worst = max(worst, diff)
             total += diff
             count += 1
             if diff > tolerance:
                 bad += 1
     fraction = bad / count
-    message = "max diff %d, mean %.3f, %.4f%% over %d" % (worst, total / count, fraction * 100, tolerance)
+    message = "%s: max diff %d, mean %.3f, %.4f%% over %d" % (metric, worst, total / count, fraction * 100,
+                                                             tolerance)
     return fraction <= allowed_fraction, message
 
 
 def cmd_compare(args):
-    """source x y w h got tolerance [allowed fraction of pixels over it]"""
+    """source x y w h got tolerance [allowed fraction of pixels over it
+    [metric]]"""
     source = Image.open(args[0]).convert("RGB")
     box = tuple(int(a) for a in args[1:5])
     got = Image.open(args[5])
@@ -172,7 +183,8 @@ def cmd_compare(args):
     got = got.convert("RGB")
     tolerance = int(args[6])
     allowed = float(args[7]) if len(args) > 7 else 0.0
-    ok, message = compare(source, box, got, tolerance, allowed)
+    metric = args[8] if len(args) > 8 else "rgb"
+    ok, message = compare(source, box, got, tolerance, allowed, metric)
     print(message)
     sys.exit(0 if ok else 1)
 
