@@ -198,7 +198,21 @@ def cmd_jpeg_info(args):
     print(picture.format, picture.mode, picture.size[0], picture.size[1], baseline)
 
 
+def cmd_same(args):
+    """Counts the pixels that differ between two screenshots in a box:
+    first second x y w h. Exits 1 when any differs."""
+    first = Image.open(args[0]).convert("RGB")
+    second = Image.open(args[1]).convert("RGB")
+    x, y, w, h = (int(a) for a in args[2:6])
+    a = first.crop((x, y, x + w, y + h)).tobytes()
+    b = second.crop((x, y, x + w, y + h)).tobytes()
+    differing = sum(1 for i in range(0, len(a), 3) if a[i:i + 3] != b[i:i + 3])
+    print(differing)
+    sys.exit(0 if differing == 0 else 1)
+
+
 COMMANDS = {
+    "same": cmd_same,
     "make": cmd_make,
     "make_dib": cmd_make_dib,
     "pixel": cmd_pixel,

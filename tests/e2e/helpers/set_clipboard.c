@@ -2,7 +2,9 @@
  * unchecked as one CF_DIB block (so malformed blocks can be offered too),
  * "text STRING" puts CF_TEXT, "empty" just empties it. The owner is a hidden
  * window; with "-w SECONDS" the helper keeps it alive that long, for clipboard
- * implementations that drop the data with its owner. Prints "ok" on success. */
+ * implementations that drop the data with its owner. With "-p" it first
+ * presses Print Screen, so the data follows the press at once, as the
+ * system's screenshot would. Prints "ok" on success. */
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -59,21 +61,39 @@ static int open_clipboard(HWND owner)
     return 0;
 }
 
+static int press_print_screen(void)
+{
+    INPUT inputs[2];
+    memset(inputs, 0, sizeof inputs);
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = VK_SNAPSHOT;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
 int main(int argc, char **argv)
 {
     int arg = 1;
+    int press_first = 0;
     int wait_seconds = 0;
     UINT format = 0;
     HGLOBAL block = NULL;
     HWND owner;
     int ok = 1;
 
-    if (argc > 2 && strcmp(argv[1], "-w") == 0) {
-        wait_seconds = atoi(argv[2]);
-        arg = 3;
+    for (;;) {
+        if (arg + 1 < argc && strcmp(argv[arg], "-w") == 0) {
+            wait_seconds = atoi(argv[arg + 1]);
+            arg += 2;
+        } else if (arg < argc && strcmp(argv[arg], "-p") == 0) {
+            press_first = 1;
+            ++arg;
+        } else {
+            break;
+        }
     }
     if (arg >= argc) {
-        fprintf(stderr, "usage: set_clipboard [-w SECONDS] dib FILE | text STRING | empty\n");
+        fprintf(stderr, "usage: set_clipboard [-p] [-w SECONDS] dib FILE | text STRING | empty\n");
         return 2;
     }
     if (strcmp(argv[arg], "dib") == 0 && arg + 1 < argc) {
@@ -89,6 +109,10 @@ int main(int argc, char **argv)
     if (format && !block)
         return 1;
 
+    if (press_first && !press_print_screen()) {
+        fprintf(stderr, "set_clipboard: SendInput failed, error %lu\n", GetLastError());
+        return 1;
+    }
     owner = CreateWindowExW(0, L"STATIC", L"set_clipboard owner", 0, 0, 0, 1, 1,
                             HWND_MESSAGE, NULL, GetModuleHandleW(NULL), NULL);
     if (!open_clipboard(owner))
