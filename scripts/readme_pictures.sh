@@ -22,50 +22,14 @@ source "$root/tests/e2e/lib.sh"
 
 DOCS=$root/docs
 SHOTS=$root/scripts/readme_shots.py
+# shellcheck source=offered_capture.sh
+source "$root/scripts/offered_capture.sh"
 mkdir -p "$DOCS"
 setup
 start_resident
 
 # Screen point of a canvas point.
 at() { echo $((CLIENT_X + $1)) $((CLIENT_Y + $2)); }
-
-# Escape until the window is gone: the first one may only clear the selection.
-close_capture_window() {
-    local tries id
-    for tries in 1 2 3; do
-        id=$(find_window "Select the wanted area" --onlyvisible)
-        [ -n "$id" ] || return 0
-        step 10 xdotool windowfocus --sync "$id" 2>/dev/null
-        step 10 xdotool key Escape
-        wait_for_window_gone "Select the wanted area" 2 && return 0
-    done
-    fail "the capture window does not close on Escape"
-}
-
-# Print Screen with the picture offered on the clipboard, until the window
-# shows that picture: the X clipboard reaches Wine with some lag, and a press
-# whose picture comes too late makes the program copy the screen instead.
-capture_offered() { # picture.bmp
-    local attempt
-    for attempt in 1 2 3 4 5 6; do
-        press_print_screen_offering "$1"
-        if wait_capture 10; then
-            PW=$CLIENT_W PH=$((CLIENT_H - 36))
-            sleep 0.5
-            screenshot "$LOG_DIR/check.png" quiet
-            if pix_result=$("$PY" "$SHOTS" shows "$LOG_DIR/check.png" "$1" "$CLIENT_X" "$CLIENT_Y" "$PW" "$PH"); then
-                log "capture of $(basename "$1") shown as ${PW}x$PH ($pix_result, attempt $attempt)"
-                return 0
-            fi
-            log "attempt $attempt: the window shows another picture ($pix_result); pressing again"
-        else
-            log "attempt $attempt: no capture window"
-        fi
-        close_capture_window
-        sleep 1
-    done
-    fail "the offered picture $(basename "$1") was never taken"
-}
 
 # The client area of the capture window, cut out of a fresh screenshot.
 save_window_shot() { # out.png [extra X Y W H]
