@@ -39,9 +39,14 @@ bool ControlSet::CreateSpinField(int32_t number, Rect place, int32_t minimum, in
     Control field;
     field.kind = ControlKind::SpinField;
     field.field = {minimum, maximum, minimum};
+    // The sunken client edge is the whole border: a second, flat one would
+    // take the room of a digit.
     field.window.reset(CreateChildWindow(parent_, WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                         WS_TABSTOP | WS_BORDER | ES_RIGHT | ES_AUTOHSCROLL, place, number));
+                                         WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL, place, number));
     if (!field.window) return false;
+    // The box is only 30 pixels wide; with the font's default margins a
+    // four-digit value would scroll its first digit out of sight.
+    ::SendMessageW(field.window.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
     // No UDS_SETBUDDYINT: the field writes the text itself (see above).
     field.arrows.reset(CreateChildWindow(parent_, 0, UPDOWN_CLASSW, nullptr, UDS_ARROWKEYS | UDS_NOTHOUSANDS, place,
                                          number + kArrowsIdOffset));
