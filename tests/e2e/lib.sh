@@ -440,10 +440,23 @@ wait_capture() { # [seconds]
     return 0
 }
 
-# Presses Print Screen with a picture; waits for the window to show.
+# Presses Print Screen with a picture; waits until the window shows that
+# picture, told by the X and Y field maxima (width - 1, height - 1). When the
+# offer came too late after the press (a loaded machine), the program has
+# grabbed the screen instead; the press is then repeated.
 capture_picture() { # file
-    press_print_screen_offering "$1"
-    wait_capture 10 || fail "no capture window after Print Screen with $(basename "$1") on the clipboard"
+    local size attempt ranges
+    size=$(pix size "$1") || fail "cannot read the size of $1"
+    read -r CAPTURE_W CAPTURE_H <<<"$size"
+    for attempt in 1 2 3 4; do
+        press_print_screen_offering "$1"
+        wait_capture 10 || fail "no capture window after Print Screen with $(basename "$1") on the clipboard"
+        ranges=$(helper read_control -r 5 7 | tr -d '\r' | tr '\n' ' ')
+        [ "$ranges" = "0 $((CAPTURE_W - 1)) 0 $((CAPTURE_H - 1)) " ] && return 0
+        log "capture attempt $attempt of $(basename "$1"): X and Y ranges '$ranges', not the picture's; pressing again"
+        sleep 0.5
+    done
+    fail "Print Screen with $(basename "$1") offered never showed it (last X and Y ranges '$ranges')"
 }
 
 # Prints the four field texts "X Y W H" as the program shows them.

@@ -78,6 +78,10 @@ expect_eq "$visible $cx $cy $cw $ch $text" "1 1365 821 70 20 Desktop" "DesktopBu
 IFS=$'\t' read -r _ visible _ <<<"$(field_line 12)"
 expect_eq "$visible" 0 "MenuButton visible on a 1440-wide preview"
 
+# The field ranges follow the capture, not the preview.
+expect_eq "$(helper read_control -r 5 7 9 11 | tr -d '\r' | tr '\n' ',')" "0 1599,0 899,0 1600,0 900," \
+    "ranges of the X, Y, W and H fields"
+
 # Escape without a selection hides the window; the same picture offered
 # afresh and Print Screen show it again.
 send_keys Escape
@@ -109,6 +113,7 @@ sleep 1
 press_print_screen
 wait_capture 10 || fail "Print Screen with nothing fresh on the clipboard showed no window"
 check_layout 1440 810 "screen grab"
+expect_eq "$(helper read_control -r 5 7 | tr -d '\r' | tr '\n' ',')" "0 1919,0 1079," "X and Y ranges of the screen grab"
 shot screen-grab >/dev/null
 check_alive
 log "layout, veil, controls row, Escape, fit cases and the screen grab all as expected"

@@ -56,12 +56,15 @@ for cycle in $(seq 1 "$CYCLES"); do
             [ "$suffix" = " (3)" ] && placeholders+=("$DESKTOP_DIR/$name (2).jpg")
         done <<<"$(names_around_now)"
         for file in "${placeholders[@]}"; do echo "placeholder" >"$file"; done
+        [ "${#placeholders[@]}" -ge 24 ] && ls "${placeholders[@]}" >/dev/null ||
+            fail "cycle $cycle: could not make the ${#placeholders[@]} placeholder files"
         before=$(desktop_jpegs)
         start=$(date +%s)
         send_keys ctrl+s
         wait_for_window_gone "Select the wanted area" 10 || fail "cycle $cycle: Ctrl+S did not hide the window"
         name=$(wait_new_jpegs "$before" 1 10) || fail "cycle $cycle: no new JPEG (placeholders for the names of the next seconds were there)"
-        [[ $name == *"$suffix.jpg" ]] || fail "cycle $cycle: saved as '$name', expected a name ending in '$suffix.jpg'"
+        [[ $name == *"$suffix.jpg" ]] ||
+            fail "cycle $cycle: saved as '$name', expected a name ending in '$suffix.jpg'; desktop folder now:"$'\n'"$(ls -la --time-style=+%T "$DESKTOP_DIR")"
         check_jpeg_name "$name" "$start" "$(date +%s)"
         check_jpeg "$DESKTOP_DIR/$name" "$source_pic" "$x $y $w $h"
         for file in "${placeholders[@]}"; do

@@ -8,8 +8,11 @@
  *                                      window: outer rect on screen, then
  *                                      client width and height)
  *   read_control [-t TITLE] all        -i for every child window
+ *   read_control [-t TITLE] -r N...    "min max" of the up-down arrows whose
+ *                                      buddy is control N
  * Exits 1 when the window or a control is missing. */
 #include <windows.h>
+#include <commctrl.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -87,11 +90,44 @@ static BOOL CALLBACK print_child(HWND child, LPARAM parent)
     return TRUE;
 }
 
+struct buddy_search {
+    HWND buddy;
+    HWND arrows;
+};
+
+static BOOL CALLBACK find_arrows(HWND child, LPARAM param)
+{
+    struct buddy_search *search = (struct buddy_search *)param;
+    WCHAR class_name[64];
+    GetClassNameW(child, class_name, 64);
+    if (_wcsicmp(class_name, UPDOWN_CLASSW) == 0 && (HWND)SendMessageW(child, UDM_GETBUDDY, 0, 0) == search->buddy) {
+        search->arrows = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/* UDM_GETRANGE answers in its result, so it works across processes. */
+static int print_range(HWND window, HWND control)
+{
+    struct buddy_search search = {text_holder(control), NULL};
+    LRESULT range;
+    EnumChildWindows(window, find_arrows, (LPARAM)&search);
+    if (!search.arrows) {
+        fprintf(stderr, "read_control: no up-down arrows for control %d\n", GetDlgCtrlID(control));
+        return 0;
+    }
+    range = SendMessageW(search.arrows, UDM_GETRANGE, 0, 0);
+    printf("%d %d\n", (int)(short)HIWORD(range), (int)(short)LOWORD(range));
+    return 1;
+}
+
 int main(int argc, char **argv)
 {
     const char *title = "Select the wanted area";
     WCHAR wide_title[256];
     int detailed = 0;
+    int ranges = 0;
     int arg = 1;
     int status = 0;
     HWND window;
@@ -102,6 +138,9 @@ int main(int argc, char **argv)
     }
     if (arg < argc && strcmp(argv[arg], "-i") == 0) {
         detailed = 1;
+        ++arg;
+    } else if (arg < argc && strcmp(argv[arg], "-r") == 0) {
+        ranges = 1;
         ++arg;
     }
     MultiByteToWideChar(CP_UTF8, 0, title, -1, wide_title, 256);
@@ -126,7 +165,10 @@ int main(int argc, char **argv)
             status = 1;
             continue;
         }
-        if (detailed) {
+        if (ranges) {
+            if (!print_range(window, control))
+                status = 1;
+        } else if (detailed) {
             print_info(window, control);
         } else {
             WCHAR text[1024];
