@@ -113,6 +113,11 @@ LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_ACTIVATEAPP:
             if (!wParam) controls_.ReleasePointer();
             break;
+        case WM_GETMINMAXINFO:
+            // The system's minimum for captioned windows is about 110 pixels
+            // wide; the window must be exactly as wide as a narrow preview.
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {1, 1};
+            return 0;
         default:
             if (taskbarCreated_ != 0 && message == taskbarCreated_) {
                 tray_.AddAllAgain();
