@@ -14,8 +14,8 @@ namespace {
 
 using corvane::testing::BuildDib;
 using corvane::testing::BuildIco;
-using corvane::testing::DibSpec;
-using corvane::testing::IconEntrySpec;
+using corvane::testing::DibFields;
+using corvane::testing::IconEntryFields;
 
 void Write(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
@@ -32,50 +32,50 @@ std::vector<std::vector<uint8_t>> Rows(int32_t count, size_t bytes) {
     return rows;
 }
 
-DibSpec Dib(uint32_t header, int32_t width, int32_t height, uint16_t bits, uint32_t compression) {
-    DibSpec spec;
-    spec.headerSize = header;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = bits;
-    spec.compression = compression;
+DibFields Dib(uint32_t header, int32_t width, int32_t height, uint16_t bits, uint32_t compression) {
+    DibFields fields;
+    fields.headerSize = header;
+    fields.width = width;
+    fields.height = height;
+    fields.bitCount = bits;
+    fields.compression = compression;
     const int32_t rows = height < 0 ? -height : height;
-    spec.rows = Rows(rows, (size_t(width) * bits + 7) / 8);
-    return spec;
+    fields.rows = Rows(rows, (size_t(width) * bits + 7) / 8);
+    return fields;
 }
 
 void WriteDibSeeds(const std::filesystem::path& dir) {
-    std::vector<std::pair<std::string, DibSpec>> seeds;
+    std::vector<std::pair<std::string, DibFields>> seeds;
     for (uint16_t bits : {1, 4, 8}) {
-        DibSpec spec = Dib(40, 5, 3, bits, 0);
-        spec.palette = {0x000000, 0xFFFFFF, 0x102030};
-        spec.coloursUsed = 3;
-        seeds.push_back({"indexed_" + std::to_string(bits), spec});
+        DibFields fields = Dib(40, 5, 3, bits, 0);
+        fields.palette = {0x000000, 0xFFFFFF, 0x102030};
+        fields.coloursUsed = 3;
+        seeds.push_back({"indexed_" + std::to_string(bits), fields});
     }
     seeds.push_back({"rgb16", Dib(40, 3, 2, 16, 0)});
-    DibSpec masks565 = Dib(40, 3, 2, 16, 3);
+    DibFields masks565 = Dib(40, 3, 2, 16, 3);
     masks565.masks = {0xF800, 0x07E0, 0x001F};
     seeds.push_back({"bitfields565", masks565});
     seeds.push_back({"rgb24", Dib(40, 5, 2, 24, 0)});
     seeds.push_back({"rgb24_topdown", Dib(40, 3, -2, 24, 0)});
     seeds.push_back({"rgb32", Dib(40, 2, 2, 32, 0)});
-    DibSpec masks32 = Dib(40, 2, 2, 32, 3);
+    DibFields masks32 = Dib(40, 2, 2, 32, 3);
     masks32.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
     seeds.push_back({"bitfields32", masks32});
-    DibSpec v4 = Dib(108, 2, 2, 24, 0);
+    DibFields v4 = Dib(108, 2, 2, 24, 0);
     seeds.push_back({"v4_rgb24", v4});
-    DibSpec v5 = Dib(124, 2, -2, 32, 3);
+    DibFields v5 = Dib(124, 2, -2, 32, 3);
     v5.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
     v5.trailer = std::vector<uint8_t>(16, 0x42);
     seeds.push_back({"v5_bitfields32_topdown", v5});
-    DibSpec v3 = Dib(56, 2, 1, 16, 3);
+    DibFields v3 = Dib(56, 2, 1, 16, 3);
     v3.masks = {0x7C00, 0x03E0, 0x001F, 0x8000};
     seeds.push_back({"v3_bitfields16", v3});
-    for (const auto& [name, spec] : seeds) Write(dir / (name + ".dib"), BuildDib(spec));
+    for (const auto& [name, fields] : seeds) Write(dir / (name + ".dib"), BuildDib(fields));
 }
 
-IconEntrySpec Icon(int32_t side, uint16_t bits) {
-    IconEntrySpec entry;
+IconEntryFields Icon(int32_t side, uint16_t bits) {
+    IconEntryFields entry;
     entry.width = entry.height = side;
     entry.bitCount = entry.directoryBitCount = bits;
     if (bits <= 8) entry.palette = {0x000000, 0xFFFFFF, 0x808080};

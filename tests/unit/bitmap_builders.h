@@ -16,7 +16,7 @@ inline void Put32(std::vector<uint8_t>& out, uint32_t v) {
 }
 
 // Rows are given unpadded, in stored order; the builder pads them to 4 bytes.
-struct DibSpec {
+struct DibFields {
     uint32_t headerSize = 40;
     int32_t width = 1;
     int32_t height = 1;
@@ -29,35 +29,35 @@ struct DibSpec {
     std::vector<uint8_t> trailer;          // e.g. a colour profile after the pixels
 };
 
-inline std::vector<uint8_t> BuildDib(const DibSpec& spec) {
+inline std::vector<uint8_t> BuildDib(const DibFields& fields) {
     std::vector<uint8_t> out;
-    Put32(out, spec.headerSize);
-    Put32(out, uint32_t(spec.width));
-    Put32(out, uint32_t(spec.height));
+    Put32(out, fields.headerSize);
+    Put32(out, uint32_t(fields.width));
+    Put32(out, uint32_t(fields.height));
     Put16(out, 1);
-    Put16(out, spec.bitCount);
-    Put32(out, spec.compression);
+    Put16(out, fields.bitCount);
+    Put32(out, fields.compression);
     Put32(out, 0);  // size of image
     Put32(out, 0);
     Put32(out, 0);
-    Put32(out, spec.coloursUsed);
+    Put32(out, fields.coloursUsed);
     Put32(out, 0);
-    for (uint32_t mask : spec.masks) Put32(out, mask);
+    for (uint32_t mask : fields.masks) Put32(out, mask);
     // Later headers: masks inside, the rest (colour space, gamma, profile) zero.
-    if (spec.headerSize > 40) {
-        while (out.size() < spec.headerSize) out.push_back(0);
+    if (fields.headerSize > 40) {
+        while (out.size() < fields.headerSize) out.push_back(0);
     }
-    for (uint32_t colour : spec.palette) Put32(out, colour);
-    for (const auto& row : spec.rows) {
+    for (uint32_t colour : fields.palette) Put32(out, colour);
+    for (const auto& row : fields.rows) {
         out.insert(out.end(), row.begin(), row.end());
-        while ((out.size() - spec.headerSize) % 4 != 0) out.push_back(0);
+        while ((out.size() - fields.headerSize) % 4 != 0) out.push_back(0);
     }
-    out.insert(out.end(), spec.trailer.begin(), spec.trailer.end());
+    out.insert(out.end(), fields.trailer.begin(), fields.trailer.end());
     return out;
 }
 
 // One BMP-format icon image: colour rows and mask rows, both stored bottom row first.
-struct IconEntrySpec {
+struct IconEntryFields {
     int32_t width = 1;
     int32_t height = 1;
     uint16_t bitCount = 32;
@@ -67,8 +67,8 @@ struct IconEntrySpec {
     std::vector<std::vector<uint8_t>> maskRows;    // unpadded, one bit per pixel
 };
 
-inline std::vector<uint8_t> BuildIconBitmap(const IconEntrySpec& entry) {
-    DibSpec dib;
+inline std::vector<uint8_t> BuildIconBitmap(const IconEntryFields& entry) {
+    DibFields dib;
     dib.width = entry.width;
     dib.height = entry.height * 2;
     dib.bitCount = entry.bitCount;
@@ -79,7 +79,7 @@ inline std::vector<uint8_t> BuildIconBitmap(const IconEntrySpec& entry) {
     return BuildDib(dib);
 }
 
-inline std::vector<uint8_t> BuildIco(const std::vector<IconEntrySpec>& entries) {
+inline std::vector<uint8_t> BuildIco(const std::vector<IconEntryFields>& entries) {
     std::vector<uint8_t> out;
     Put16(out, 0);
     Put16(out, 1);

@@ -14,7 +14,7 @@ namespace corvane {
 namespace {
 
 using testing::BuildDib;
-using testing::DibSpec;
+using testing::DibFields;
 using Bgr = std::array<uint8_t, 3>;
 
 std::vector<Bgr> PixelsTopFirst(const Image24& image) {
@@ -39,37 +39,37 @@ std::vector<uint8_t> Le32(std::initializer_list<uint32_t> values) {
 
 struct LayoutCase {
     const char* name;
-    DibSpec spec;
+    DibFields fields;
     int32_t width, height;
     std::vector<Bgr> topFirst;
 };
 
-DibSpec Spec(uint32_t headerSize, int32_t width, int32_t height, uint16_t bits, uint32_t compression,
+DibFields Fields(uint32_t headerSize, int32_t width, int32_t height, uint16_t bits, uint32_t compression,
              std::vector<std::vector<uint8_t>> rows) {
-    DibSpec spec;
-    spec.headerSize = headerSize;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = bits;
-    spec.compression = compression;
-    spec.rows = std::move(rows);
-    return spec;
+    DibFields fields;
+    fields.headerSize = headerSize;
+    fields.width = width;
+    fields.height = height;
+    fields.bitCount = bits;
+    fields.compression = compression;
+    fields.rows = std::move(rows);
+    return fields;
 }
 
-DibSpec WithPalette(DibSpec spec, std::vector<uint32_t> palette, uint32_t coloursUsed) {
-    spec.palette = std::move(palette);
-    spec.coloursUsed = coloursUsed;
-    return spec;
+DibFields WithPalette(DibFields fields, std::vector<uint32_t> palette, uint32_t coloursUsed) {
+    fields.palette = std::move(palette);
+    fields.coloursUsed = coloursUsed;
+    return fields;
 }
 
-DibSpec WithMasks(DibSpec spec, std::vector<uint32_t> masks) {
-    spec.masks = std::move(masks);
-    return spec;
+DibFields WithMasks(DibFields fields, std::vector<uint32_t> masks) {
+    fields.masks = std::move(masks);
+    return fields;
 }
 
-DibSpec WithTrailer(DibSpec spec, std::vector<uint8_t> trailer) {
-    spec.trailer = std::move(trailer);
-    return spec;
+DibFields WithTrailer(DibFields fields, std::vector<uint8_t> trailer) {
+    fields.trailer = std::move(trailer);
+    return fields;
 }
 
 std::vector<uint32_t> Sixteen() {
@@ -82,49 +82,49 @@ std::vector<uint32_t> Sixteen() {
 std::vector<LayoutCase> LayoutCases() {
     return {
         {"one bit per pixel, bottom row stored first",
-         WithPalette(Spec(40, 3, 2, 1, 0, {{0b10100000}, {0b01000000}}), {0x000000, 0xFF8040}, 0), 3, 2,
+         WithPalette(Fields(40, 3, 2, 1, 0, {{0b10100000}, {0b01000000}}), {0x000000, 0xFF8040}, 0), 3, 2,
          {{0, 0, 0}, {0x40, 0x80, 0xFF}, {0, 0, 0}, {0x40, 0x80, 0xFF}, {0, 0, 0}, {0x40, 0x80, 0xFF}}},
         {"four bits per pixel with the full table when the count is zero",
-         WithPalette(Spec(40, 3, 1, 4, 0, {{0x1F, 0x00}}), Sixteen(), 0), 3, 1,
+         WithPalette(Fields(40, 3, 1, 4, 0, {{0x1F, 0x00}}), Sixteen(), 0), 3, 1,
          {{0x33, 0x22, 0x11}, {0xDD, 0xEE, 0xFF}, {0, 0, 0}}},
         {"eight bits with a short table reads indexes past it as black",
-         WithPalette(Spec(40, 3, 1, 8, 0, {{0, 1, 200}}), {0x0000FF, 0x00FF00}, 2), 3, 1,
+         WithPalette(Fields(40, 3, 1, 8, 0, {{0, 1, 200}}), {0x0000FF, 0x00FF00}, 2), 3, 1,
          {{0xFF, 0, 0}, {0, 0xFF, 0}, {0, 0, 0}}},
         {"sixteen bits default to 5-5-5 scaled by rounding",
-         Spec(40, 3, 1, 16, 0, {Le16({0x7FFF, 0x4210, 0x001F})}), 3, 1,
+         Fields(40, 3, 1, 16, 0, {Le16({0x7FFF, 0x4210, 0x001F})}), 3, 1,
          {{255, 255, 255}, {132, 132, 132}, {255, 0, 0}}},
         {"sixteen bits 5-6-5 with the masks after a plain header",
-         WithMasks(Spec(40, 2, 1, 16, 3, {Le16({0xF800, 0x07E0 | 0x0001})}), {0xF800, 0x07E0, 0x001F}), 2, 1,
+         WithMasks(Fields(40, 2, 1, 16, 3, {Le16({0xF800, 0x07E0 | 0x0001})}), {0xF800, 0x07E0, 0x001F}), 2, 1,
          {{0, 0, 255}, {8, 255, 0}}},
         {"sixteen bits 5-5-5 as bit fields in a V5 header, top-down",
-         WithMasks(Spec(124, 1, -2, 16, 3, {Le16({0x7C00}), Le16({0x03E0})}), {0x7C00, 0x03E0, 0x001F}), 1, 2,
+         WithMasks(Fields(124, 1, -2, 16, 3, {Le16({0x7C00}), Le16({0x03E0})}), {0x7C00, 0x03E0, 0x001F}), 1, 2,
          {{0, 0, 255}, {0, 255, 0}}},
         {"twenty-four bits with padded rows",
-         Spec(40, 2, 2, 24, 0, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}), 2, 2,
+         Fields(40, 2, 2, 24, 0, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}), 2, 2,
          {{7, 8, 9}, {10, 11, 12}, {1, 2, 3}, {4, 5, 6}}},
         {"twenty-four bits top-down",
-         Spec(40, 1, -2, 24, 0, {{1, 2, 3}, {7, 8, 9}}), 1, 2,
+         Fields(40, 1, -2, 24, 0, {{1, 2, 3}, {7, 8, 9}}), 1, 2,
          {{1, 2, 3}, {7, 8, 9}}},
         {"twenty-four bits with a V4 header and a skipped display palette",
-         WithPalette(Spec(108, 1, 1, 24, 0, {{9, 8, 7}}), {0x123456, 0x654321}, 2), 1, 1,
+         WithPalette(Fields(108, 1, 1, 24, 0, {{9, 8, 7}}), {0x123456, 0x654321}, 2), 1, 1,
          {{9, 8, 7}}},
         {"thirty-two bits drop the alpha byte",
-         Spec(40, 2, 1, 32, 0, {{1, 2, 3, 0xFF, 4, 5, 6, 0x00}}), 2, 1,
+         Fields(40, 2, 1, 32, 0, {{1, 2, 3, 0xFF, 4, 5, 6, 0x00}}), 2, 1,
          {{1, 2, 3}, {4, 5, 6}}},
         {"thirty-two bits with red in the low byte",
-         WithMasks(Spec(40, 1, 1, 32, 3, {Le32({0x00332211})}), {0x000000FF, 0x0000FF00, 0x00FF0000}), 1, 1,
+         WithMasks(Fields(40, 1, 1, 32, 3, {Le32({0x00332211})}), {0x000000FF, 0x0000FF00, 0x00FF0000}), 1, 1,
          {{0x33, 0x22, 0x11}}},
         {"thirty-two bit fields in a V5 header with the profile after the pixels",
-         WithTrailer(WithMasks(Spec(124, 1, 1, 32, 3, {Le32({0x80112233})}),
+         WithTrailer(WithMasks(Fields(124, 1, 1, 32, 3, {Le32({0x80112233})}),
                                {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}),
                      std::vector<uint8_t>(64, 0xAB)),
          1, 1, {{0x33, 0x22, 0x11}}},
         {"ten-bit channels scale down by rounding",
-         WithMasks(Spec(40, 1, 1, 32, 3, {Le32({(1023u << 20) | (512u << 10) | 1u})}),
+         WithMasks(Fields(40, 1, 1, 32, 3, {Le32({(1023u << 20) | (512u << 10) | 1u})}),
                    {0x3FF00000, 0x000FFC00, 0x000003FF}),
          1, 1, {{0, 128, 255}}},
         {"a V3 header of 56 bytes holds its masks",
-         WithMasks(Spec(56, 1, 1, 16, 3, {Le16({0x001F})}), {0x001F, 0x07E0, 0xF800, 0}), 1, 1,
+         WithMasks(Fields(56, 1, 1, 16, 3, {Le16({0x001F})}), {0x001F, 0x07E0, 0xF800, 0}), 1, 1,
          {{0, 0, 255}}},
     };
 }
@@ -132,7 +132,7 @@ std::vector<LayoutCase> LayoutCases() {
 TEST(DecodeDib, ReadsEveryLayoutToExactPixels) {
     for (const auto& c : LayoutCases()) {
         SCOPED_TRACE(c.name);
-        const auto block = BuildDib(c.spec);
+        const auto block = BuildDib(c.fields);
         const auto result = DecodeDib(block);
         ASSERT_TRUE(result.image) << result.error;
         EXPECT_TRUE(result.error.empty());
@@ -159,9 +159,9 @@ std::vector<uint8_t> Truncated(std::vector<uint8_t> block, size_t drop) {
 }
 
 std::vector<BrokenCase> BrokenCases() {
-    const auto good = BuildDib(Spec(40, 2, 2, 24, 0, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}));
-    const auto masked = BuildDib(WithMasks(Spec(40, 1, 1, 16, 3, {Le16({1})}), {0xF800, 0x07E0, 0x001F}));
-    const auto indexed = BuildDib(WithPalette(Spec(40, 1, 1, 8, 0, {{0}}), {0, 0}, 2));
+    const auto good = BuildDib(Fields(40, 2, 2, 24, 0, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}));
+    const auto masked = BuildDib(WithMasks(Fields(40, 1, 1, 16, 3, {Le16({1})}), {0xF800, 0x07E0, 0x001F}));
+    const auto indexed = BuildDib(WithPalette(Fields(40, 1, 1, 8, 0, {{0}}), {0, 0}, 2));
     const auto header = [&](uint32_t size) { return Patched(good, 0, Le32({size})); };
     const auto at = [&](size_t offset, std::vector<uint8_t> bytes) { return Patched(good, offset, bytes); };
     return {

@@ -13,7 +13,7 @@ namespace corvane {
 namespace {
 
 using testing::BuildIco;
-using testing::IconEntrySpec;
+using testing::IconEntryFields;
 using Bgra = std::array<uint8_t, 4>;
 
 std::vector<Bgra> PixelsOf(const IconImage& icon) {
@@ -25,8 +25,8 @@ std::vector<Bgra> PixelsOf(const IconImage& icon) {
 }
 
 // A square 32-bit icon in one flat colour with an empty mask.
-IconEntrySpec Flat32(int32_t side, uint8_t blue, uint8_t alpha) {
-    IconEntrySpec entry;
+IconEntryFields Flat32(int32_t side, uint8_t blue, uint8_t alpha) {
+    IconEntryFields entry;
     entry.width = entry.height = side;
     for (int32_t y = 0; y < side; ++y) {
         std::vector<uint8_t> row;
@@ -41,13 +41,13 @@ IconEntrySpec Flat32(int32_t side, uint8_t blue, uint8_t alpha) {
 
 struct PixelCase {
     const char* name;
-    IconEntrySpec entry;
+    IconEntryFields entry;
     std::vector<Bgra> topFirst;
 };
 
-IconEntrySpec Entry(uint16_t bits, std::vector<uint32_t> palette, std::vector<std::vector<uint8_t>> colour,
+IconEntryFields Entry(uint16_t bits, std::vector<uint32_t> palette, std::vector<std::vector<uint8_t>> colour,
                     std::vector<std::vector<uint8_t>> mask) {
-    IconEntrySpec entry;
+    IconEntryFields entry;
     entry.width = 2;
     entry.height = 2;
     entry.bitCount = entry.directoryBitCount = bits;
@@ -89,7 +89,7 @@ TEST(DecodeIco, ReadsEachDepthWithItsTransparency) {
 }
 
 TEST(DecodeIco, TakesTheFirstEntrysSizeAtItsDeepestDepth) {
-    IconEntrySpec first = Flat32(2, 10, 255), larger = Flat32(4, 20, 255), deeper = Flat32(2, 30, 255),
+    IconEntryFields first = Flat32(2, 10, 255), larger = Flat32(4, 20, 255), deeper = Flat32(2, 30, 255),
                   shallower = Flat32(2, 40, 255);
     first.directoryBitCount = 8;
     shallower.directoryBitCount = 4;
@@ -106,7 +106,7 @@ TEST(DecodeIco, TakesTheFirstEntrysSizeAtItsDeepestDepth) {
 }
 
 TEST(DecodeIco, ReadsTheDepthFromTheImageWhenTheDirectoryOmitsIt) {
-    IconEntrySpec first = Flat32(2, 10, 255), unlabelled = Flat32(2, 50, 255);
+    IconEntryFields first = Flat32(2, 10, 255), unlabelled = Flat32(2, 50, 255);
     first.directoryBitCount = 24;
     first.bitCount = 32;
     unlabelled.directoryBitCount = 0;
