@@ -25,10 +25,12 @@ stats() {
 }
 
 # Names "DD_MM_YYYY - HH.MM.SS" for the seconds around now.
+# The clock is read once: read per name, a second boundary would skip a name.
 names_around_now() {
-    local offset
+    local offset now
+    now=$(date +%s)
     for offset in $(seq -3 20); do
-        date -d "@$(($(date +%s) + offset))" '+%d_%m_%Y - %H.%M.%S'
+        date -d "@$((now + offset))" '+%d_%m_%Y - %H.%M.%S'
     done
 }
 
