@@ -440,6 +440,26 @@ wait_capture() { # [seconds]
     return 0
 }
 
+# The client size "w h" of the window for a capture of w x h: the preview
+# fits within three quarters of the screen, plus the row of controls.
+expected_client_size() { # width height
+    local w=$1 h=$2 pw ph
+    if [ "$w" -gt $((SCREEN_W * 3 / 4)) ]; then
+        pw=$((SCREEN_W * 3 / 4)) ph=$((SCREEN_W * 3 * h / (w * 4)))
+    elif [ "$h" -gt $((SCREEN_H * 3 / 4)) ]; then
+        pw=$((SCREEN_H * 3 * w / (h * 4))) ph=$((SCREEN_H * 3 / 4))
+    else
+        pw=$w ph=$h
+    fi
+    echo "$pw $((ph + 36))"
+}
+
+capture_has_client_size() { # "w h"
+    local geometry
+    geometry=$(capture_geometry) || return 1
+    [ "$(awk '{print $3, $4}' <<<"$geometry")" = "$1" ]
+}
+
 # Presses Print Screen with a picture; waits until the window shows that
 # picture, told by the X and Y field maxima (width - 1, height - 1). When the
 # offer came too late after the press (a loaded machine), the program has
@@ -452,7 +472,16 @@ capture_picture() { # file
         press_print_screen_offering "$1"
         wait_capture 10 || fail "no capture window after Print Screen with $(basename "$1") on the clipboard"
         ranges=$(helper read_control -r 5 7 | tr -d '\r' | tr '\n' ' ')
-        [ "$ranges" = "0 $((CAPTURE_W - 1)) 0 $((CAPTURE_H - 1)) " ] && return 0
+        if [ "$ranges" = "0 $((CAPTURE_W - 1)) 0 $((CAPTURE_H - 1)) " ]; then
+            # The X window follows the new layout a moment after the fields:
+            # the geometry is read once it has the new size.
+            local client
+            client=$(expected_client_size "$CAPTURE_W" "$CAPTURE_H")
+            wait_until 10 capture_has_client_size "$client" ||
+                fail "the window of $(basename "$1") never got the client size $client (now $(capture_geometry))"
+            wait_capture 5 || fail "the capture window went away"
+            return 0
+        fi
         log "capture attempt $attempt of $(basename "$1"): X and Y ranges '$ranges', not the picture's; pressing again"
         sleep 0.5
     done
