@@ -124,7 +124,9 @@ start_display() {
     local number
     for number in $(seq 90 140); do
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
-        Xvfb ":$number" -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp -noreset \
+        # A long autorepeat delay: a key held a moment too long on a loaded
+        # machine must not arrive twice.
+        Xvfb ":$number" -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp -noreset -ardelay 10000 \
             >"$LOG_DIR/xvfb.log" 2>&1 &
         XVFB_PID=$!
         local tries
@@ -310,14 +312,23 @@ press_print_screen() {
 # clipboard only when it changed since its previous poll, 200 ms before at
 # most; content offered before the press counts as old.)
 press_print_screen_offering() { # file.bmp
-    local fifo=$LOG_DIR/press.fifo line=""
+    local fifo=$LOG_DIR/press.fifo line="" attempt press_pid
     stop_xclip
-    rm -f "$fifo"
-    mkfifo "$fifo"
-    step 60 wine "$BIN_DIR/press_key.exe" 0x2C >"$fifo" 2>>"$LOG_DIR/helpers.err" &
-    local press_pid=$!
-    read -r -t 30 line <"$fifo"
-    [ "${line%$'\r'}" = pressed ] || fail "press_key helper did not press Print Screen"
+    for attempt in 1 2 3; do
+        rm -f "$fifo"
+        mkfifo "$fifo"
+        step 60 wine "$BIN_DIR/press_key.exe" 0x2C >"$fifo" 2>>"$LOG_DIR/helpers.err" &
+        press_pid=$!
+        line=""
+        read -r -t 30 line <"$fifo"
+        [ "${line%$'\r'}" = pressed ] && break
+        # On a loaded machine a Wine start can fail now and then; the key was
+        # not pressed, so pressing again is safe.
+        wait "$press_pid" 2>/dev/null
+        log "press_key attempt $attempt said '${line%$'\r'}' (exit $?); pressing again"
+        [ "$attempt" -lt 3 ] || fail "press_key helper did not press Print Screen"
+        sleep 1
+    done
     xclip -quiet -selection clipboard -t image/bmp -i "$1" >/dev/null 2>"$LOG_DIR/xclip.err" &
     XCLIP_PID=$!
     wait "$press_pid"
