@@ -1,5 +1,6 @@
 // Pixel rules of the painter: blend arithmetic, box ranges (mirrored,
 // empty, clipped), inclusive lines and clipped copies.
+#include "tests/unit/pixel_access.h"
 #include "toolkit/draw.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,8 @@
 namespace corvane {
 namespace {
 
-using Bgr = std::array<uint8_t, 3>;
-
-Bgr PixelAt(const Image24& image, int32_t x, int32_t y) {
-    const uint8_t* p = image.RowFromTop(y) + x * 3;
-    return {p[0], p[1], p[2]};
-}
+using test::Bgr;
+using test::PixelAt;
 
 void SetPixel(Image24& image, int32_t x, int32_t y, Bgr value) {
     uint8_t* p = image.RowFromTop(y) + x * 3;

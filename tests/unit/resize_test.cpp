@@ -1,5 +1,6 @@
 // Area-averaging resize: hand-computed means, edges, thin images, and a
 // brute-force comparison with the exact rational mean for many size pairs.
+#include "tests/unit/pixel_access.h"
 #include "toolkit/resize.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +12,8 @@
 namespace corvane {
 namespace {
 
-using Bgr = std::array<uint8_t, 3>;
-
-Bgr PixelAt(const Image24& image, int32_t x, int32_t y) {
-    const uint8_t* p = image.RowFromTop(y) + x * 3;
-    return {p[0], p[1], p[2]};
-}
+using test::Bgr;
+using test::PixelAt;
 
 // Rows from the top, one grey value per pixel.
 Image24 GreyImage(const std::vector<std::vector<uint8_t>>& rows) {
