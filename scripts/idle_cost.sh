@@ -9,12 +9,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${CORVANE_BUILD:-$root/build}
 IDLE_SECONDS=${CORVANE_IDLE_SECONDS:-60}
 
-(
-    set -e
-    cmake -S "$root" -B "$build/mingw" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
-    cmake --build "$build/mingw" --target corvane >/dev/null
-) || { echo "idle_cost: cannot build corvane.exe" >&2; exit 1; }
+CORVANE_BUILD=$build bash "$root/scripts/build-exe.sh" >/dev/null ||
+    { echo "idle_cost: cannot build corvane.exe" >&2; exit 1; }
 
 export CORVANE_EXE=$build/mingw/corvane.exe
 export CORVANE_E2E_WORK=$build/idle-cost

@@ -8,12 +8,8 @@ set -u
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${CORVANE_BUILD:-$root/build}
 
-(
-    set -e
-    cmake -S "$root" -B "$build/mingw" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
-    cmake --build "$build/mingw" --target corvane >/dev/null
-) || { echo "readme_pictures: cannot build corvane.exe" >&2; exit 1; }
+CORVANE_BUILD=$build bash "$root/scripts/build-exe.sh" >/dev/null ||
+    { echo "readme_pictures: cannot build corvane.exe" >&2; exit 1; }
 
 export CORVANE_EXE=$build/mingw/corvane.exe
 export CORVANE_E2E_WORK=$build/pictures

@@ -16,9 +16,7 @@ case "$(uname -s)" in
 esac
 
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build/mingw" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$build/mingw" --target corvane
+CORVANE_BUILD=$build bash "$root/scripts/build-exe.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:77

@@ -15,9 +15,7 @@ step "Packages"
 bash "$root/scripts/install-deps.sh"
 
 step "corvane.exe (mingw-w64)"
-cmake -S "$root" -B "$build/mingw" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$build/mingw" --target corvane -j "$jobs"
+CORVANE_BUILD=$build bash "$root/scripts/build-exe.sh" -j "$jobs"
 
 step "Sanitizer build"
 cmake -S "$root" -B "$build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_SANITIZE=ON >/dev/null
